@@ -1,0 +1,1 @@
+message(STATUS "Win32 tests: none yet")
