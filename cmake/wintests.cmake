@@ -43,3 +43,6 @@ foreach(script ${e2e_tests})
   add_test(NAME e2e.${name} COMMAND ${script} ${display_env} $<TARGET_FILE:tarnwick>)
   set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 600)
 endforeach()
+
+add_executable(probe e2e/probe.cpp)
+set_target_properties(probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

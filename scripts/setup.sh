@@ -11,7 +11,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(cmake ninja-build make g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei
-  libjpeg62-turbo-dev googletest clang-format clang-tidy dpkg-dev nasm)
+  libjpeg62-turbo-dev googletest clang-format clang-tidy dpkg-dev locales)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -31,6 +31,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   pkgs=()
   for p in "${missing[@]}"; do [ "$p" = __update__ ] || pkgs+=("$p"); done
   [ ${#pkgs[@]} -eq 0 ] || apt-get install -y -q --no-install-recommends "${pkgs[@]}"
+fi
+
+# The Chinese locale that Wine runs under (LC_ALL=zh_CN.UTF-8 gives code page 936).
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
 fi
 
 # libjpeg-turbo source, fetched once.
