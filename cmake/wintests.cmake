@@ -46,3 +46,7 @@ endforeach()
 
 add_executable(probe e2e/probe.cpp)
 set_target_properties(probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
+# Last and alone: the real power-off request ends a Wine session of its own.
+add_test(NAME e2e.zz_slow_poweroff COMMAND ${CMAKE_SOURCE_DIR}/e2e/slow_poweroff.sh $<TARGET_FILE:tarnwick>)
+set_tests_properties(e2e.zz_slow_poweroff PROPERTIES RUN_SERIAL ON TIMEOUT 300 DEPENDS wine.stop)
