@@ -5,6 +5,7 @@ add_library(tw_core STATIC
   app/picture.cpp
   clock/datetime_text.cpp
   platform/power.cpp
+  platform/visual_scheme.cpp
   scheduler/schedule.cpp
   scheduler/text_number.cpp
   tray/icon_file.cpp

@@ -20,6 +20,7 @@ add_executable(native_tests
   app/picture_test.cpp
   clock/datetime_text_test.cpp
   platform/power_test.cpp
+  platform/visual_scheme_test.cpp
   scheduler/schedule_test.cpp
   scheduler/text_number_test.cpp
   tray/icon_file_test.cpp

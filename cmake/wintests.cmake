@@ -11,6 +11,7 @@ add_executable(win_tests
   app/main_window_wintest.cpp
   app/version_wintest.cpp
   clock/clock_wintest.cpp
+  platform/visual_style_wintest.cpp
   scheduler/schedule_wintest.cpp
   tray/tray_wintest.cpp
   ${tw_resources})
@@ -28,7 +29,7 @@ set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 
 # One ctest entry per suite; each runs alone (RUN_SERIAL) under the shared display.
 foreach(suite MainWindowTest FatalTest CurrentDirectory ClockTick ScheduleTest TrayTest
-        VersionRecord CodePage)
+        VersionRecord CodePage VisualStyleTest)
   add_test(NAME win32.${suite}
     COMMAND ${wine_run} ${display_env} $<TARGET_FILE:win_tests> --gtest_filter=${suite}.*)
   set_tests_properties(win32.${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300

@@ -112,4 +112,20 @@ class WindowDc {
   HDC dc_;
 };
 
+// The whole window's DC (frame included) from GetWindowDC, released with ReleaseDC.
+class WindowDcOf {
+ public:
+  explicit WindowDcOf(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~WindowDcOf() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDcOf(const WindowDcOf&) = delete;
+  WindowDcOf& operator=(const WindowDcOf&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 }  // namespace tw::platform
