@@ -10,7 +10,11 @@ set(TARNWICK_JPEG_INCLUDE ${jpeg_prefix}/include)
 
 # MinGW's own C99 printf, so formatting agrees with the native build; lean, static output.
 add_compile_definitions(__USE_MINGW_ANSI_STDIO=1 WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-add_compile_options(-ffunction-sections -fdata-sections)
+# Checked std::string and containers; it also keeps std::string's members inline, so only
+# the ones the program uses are linked.
+add_compile_definitions(_GLIBCXX_ASSERTIONS)
+# One UI thread: function-local statics need no thread-safe guards.
+add_compile_options(-ffunction-sections -fdata-sections $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)
 add_link_options(-static -Wl,--gc-sections)
 set(CMAKE_CXX_FLAGS_MINSIZEREL "-Os -DNDEBUG")
 set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL "-s")
@@ -37,7 +41,7 @@ set(tw_resources ${CMAKE_SOURCE_DIR}/app/tarnwick.rc)
 set_source_files_properties(${tw_resources} PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/app/data/tarnwick.ico;${CMAKE_SOURCE_DIR}/app/data/picture.jpg;${CMAKE_SOURCE_DIR}/app/resource_ids.h")
 
-add_executable(tarnwick WIN32 app/main.cpp ${tw_resources})
+add_executable(tarnwick WIN32 app/main.cpp app/lean_runtime.cpp ${tw_resources})
 target_link_libraries(tarnwick PRIVATE tw_win)
 set_target_properties(tarnwick PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -13,6 +13,7 @@ add_executable(win_tests
   clock/clock_wintest.cpp
   platform/visual_style_wintest.cpp
   scheduler/schedule_wintest.cpp
+  scheduler/text_number_wintest.cpp
   tray/tray_wintest.cpp
   ${tw_resources})
 target_link_libraries(win_tests PRIVATE tw_win tw_gtest version)
@@ -29,7 +30,7 @@ set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 
 # One ctest entry per suite; each runs alone (RUN_SERIAL) under the shared display.
 foreach(suite MainWindowTest FatalTest CurrentDirectory ClockTick ScheduleTest TrayTest
-        VersionRecord CodePage VisualStyleTest)
+        VersionRecord CodePage VisualStyleTest TextNumberLocale)
   add_test(NAME win32.${suite}
     COMMAND ${wine_run} ${display_env} $<TARGET_FILE:win_tests> --gtest_filter=${suite}.*)
   set_tests_properties(win32.${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300

@@ -1,8 +1,8 @@
 #include "scheduler/text_number.h"
 
-#include <charconv>
+#include <clocale>
 #include <cstdio>
-#include <limits>
+#include <cstdlib>
 
 namespace tw::sched {
 
@@ -61,25 +61,24 @@ double TextToNumber(std::string_view text) {
   const char* p = folded.data();
   const char* const end = p + folded.size();
   while (p != end && IsSpace(*p)) ++p;
-  bool negative = false;
-  if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
 
-  // The number is copied in the one form from_chars reads: digits, '.', 'e', sign, digits.
+  // The number is copied in the one form strtod reads the same everywhere: an optional
+  // minus, digits, the point, digits, 'e', an optional minus, digits. Nothing else (no hex,
+  // no inf or nan) can reach strtod.
   std::string number;
-  number.reserve(static_cast<size_t>(end - p) + 2);
+  number.reserve(static_cast<size_t>(end - p) + 4);
+  if (p != end && (*p == '+' || *p == '-')) {
+    if (*p == '-') number.push_back('-');
+    ++p;
+  }
   size_t digits = 0;
-  bool point = false;
-  long long magnitude = 0;  // decimal position of the first significant digit, for overflow
-  bool significant = false;
+  size_t pointAt = std::string::npos;
   for (; p != end; ++p) {
     if (IsDigit(*p)) {
       ++digits;
-      if (*p != '0' && !significant) significant = true;
-      if (significant && !point) ++magnitude;
-      if (!significant && point) --magnitude;
       number.push_back(*p);
-    } else if (*p == '.' && !point) {
-      point = true;
+    } else if (*p == '.' && pointAt == std::string::npos) {
+      pointAt = number.size();
       number.push_back('.');
     } else {
       break;
@@ -87,36 +86,37 @@ double TextToNumber(std::string_view text) {
   }
   if (digits == 0) return 0.0;
 
-  long long exponent = 0;
   if (p != end && (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D')) {
     const char* q = p + 1;
-    bool expNegative = false;
-    if (q != end && (*q == '+' || *q == '-')) expNegative = *q++ == '-';
+    const bool expNegative = q != end && *q == '-';
+    if (q != end && (*q == '+' || *q == '-')) ++q;
     if (q != end && IsDigit(*q)) {
       number.push_back('e');
       if (expNegative) number.push_back('-');
-      for (; q != end && IsDigit(*q); ++q) {
-        number.push_back(*q);
-        if (exponent < 100000000) exponent = exponent * 10 + (*q - '0');
-      }
-      if (expNegative) exponent = -exponent;
+      for (; q != end && IsDigit(*q); ++q) number.push_back(*q);
     }
   }
-
-  double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                      std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    value = (significant && magnitude + exponent > 0) ? std::numeric_limits<double>::infinity()
-                                                      : 0.0;
+  // strtod reads the point of the C library's current locale; the text's point is always
+  // '.', so it is written as whatever that locale uses.
+  if (pointAt != std::string::npos) {
+    const char* localePoint = std::localeconv()->decimal_point;
+    if (localePoint && localePoint[0] && !localePoint[1]) number[pointAt] = localePoint[0];
   }
-  return negative ? -value : value;
+  // Out of range gives the infinity or the zero that strtod rounds to.
+  return std::strtod(number.c_str(), nullptr);
 }
 
 std::string NumberToText(double value) {
   char buffer[40];
   const int n = std::snprintf(buffer, sizeof buffer, "%.13g", value);
-  return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+  std::string text(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+  // printf writes the C library's locale point; the program's texts always use '.'.
+  const char* localePoint = std::localeconv()->decimal_point;
+  if (localePoint && localePoint[0] && !localePoint[1] && localePoint[0] != '.') {
+    const size_t at = text.find(localePoint[0]);
+    if (at != std::string::npos) text[at] = '.';
+  }
+  return text;
 }
 
 std::string JoinTexts(std::initializer_list<std::string_view> parts) {

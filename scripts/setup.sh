@@ -53,18 +53,31 @@ build_jpeg() {
   [ -f "$prefix/lib/libjpeg.a" ] && return 0
   local b="$deps/jpeg-build-$arch"
   rm -rf "$b"
-  cmake -S "$deps/libjpeg-turbo-src" -B "$b" -G Ninja \
+  # The program decodes one baseline picture at full scale into RGB: the colour quantizers,
+  # merged upsampling, scaled IDCTs and progressive decoding are left out.
+  local src="$deps/libjpeg-turbo-lean"
+  if [ ! -d "$src" ]; then
+    cp -a "$deps/libjpeg-turbo-src" "$src.tmp"
+    sed -i -e 's/^#define QUANT_1PASS_SUPPORTED/#undef QUANT_1PASS_SUPPORTED/' \
+      -e 's/^#define QUANT_2PASS_SUPPORTED/#undef QUANT_2PASS_SUPPORTED/' \
+      -e 's/^#define UPSAMPLE_MERGING_SUPPORTED/#undef UPSAMPLE_MERGING_SUPPORTED/' \
+      -e 's/^#define IDCT_SCALING_SUPPORTED/#undef IDCT_SCALING_SUPPORTED/' \
+      -e 's/^#define DCT_IFAST_SUPPORTED/#undef DCT_IFAST_SUPPORTED/' \
+      -e 's/^#define DCT_FLOAT_SUPPORTED/#undef DCT_FLOAT_SUPPORTED/' \
+      "$src.tmp/jmorecfg.h"
+    mv "$src.tmp" "$src"
+  fi
+  cmake -S "$src" -B "$b" -G Ninja \
     -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR="$2" \
     -DCMAKE_C_COMPILER="$arch-w64-mingw32-gcc-posix" -DCMAKE_RC_COMPILER="$arch-w64-mingw32-windres" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DCMAKE_C_FLAGS="-ffunction-sections -fdata-sections" \
+    -DCMAKE_C_FLAGS="-ffunction-sections -fdata-sections -DNO_GETENV -DNO_PUTENV" \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_ARITH_ENC=OFF \
     -DWITH_ARITH_DEC=OFF -DWITH_SIMD=OFF -DWITH_JPEG8=OFF -DWITH_JAVA=OFF >"$b.log" 2>&1
   cmake --build "$b" --target jpeg-static >>"$b.log" 2>&1
   mkdir -p "$prefix/lib" "$prefix/include"
   cp "$b/libjpeg.a" "$prefix/lib/"
-  cp "$b/jconfig.h" "$deps/libjpeg-turbo-src/jpeglib.h" "$deps/libjpeg-turbo-src/jmorecfg.h" \
-     "$deps/libjpeg-turbo-src/jerror.h" "$prefix/include/"
+  cp "$b/jconfig.h" "$src/jpeglib.h" "$src/jmorecfg.h" "$src/jerror.h" "$prefix/include/"
 }
 build_jpeg x86_64 AMD64
 build_jpeg i686 x86
