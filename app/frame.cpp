@@ -92,11 +92,11 @@ bool Frame::PreTranslate(const MSG& message) {
           if (w.control(ControlAtTabPosition(p)) == f) current = p;
         }
       }
-      const int next = NextTabPosition(current, action == KeyAction::kFocusNext, kTabStopCount,
-                                       [&w](int p) {
-                                         HWND c = w.control(ControlAtTabPosition(p));
-                                         return IsWindowVisible(c) && IsWindowEnabled(c);
-                                       });
+      const int next =
+          NextTabPosition(current, action == KeyAction::kFocusNext, kTabStopCount, [&w](int p) {
+            HWND c = w.control(ControlAtTabPosition(p));
+            return IsWindowVisible(c) && IsWindowEnabled(c);
+          });
       if (next >= 0) SetFocus(w.control(ControlAtTabPosition(next)));
       return true;
     }

@@ -156,7 +156,7 @@ TEST_F(FatalTest, AWindowThatCannotBeCreatedEndsWithMinusOne) {
 TEST_F(FatalTest, MemoryThatCannotBeHadEndsWithMinusOne) {
   InstallOutOfMemoryHandler();
   try {
-    void* p = ::operator new(size_t{1} << 62);
+    void* p = ::operator new (size_t{1} << 62);
     ::operator delete(p);
     FAIL() << "the allocation succeeded";
   } catch (const FatalExit& e) {

@@ -6,11 +6,11 @@
 namespace tw::app {
 
 enum class KeyAction {
-  kPass,          // the focused control gets the key
-  kFocusNext,     // Tab
-  kFocusPrevious, // Shift+Tab
-  kClose,         // Esc: WM_CLOSE to the window
-  kSwallow,       // F1: help is off
+  kPass,           // the focused control gets the key
+  kFocusNext,      // Tab
+  kFocusPrevious,  // Shift+Tab
+  kClose,          // Esc: WM_CLOSE to the window
+  kSwallow,        // F1: help is off
 };
 
 inline constexpr unsigned kVkTab = 0x09;
@@ -23,7 +23,6 @@ KeyAction ActionForKey(unsigned virtualKey, bool shiftDown);
 
 // The next tab position from `current` (-1 for none) that can take the focus, wrapping;
 // -1 when none can.
-int NextTabPosition(int current, bool forward, int count,
-                    const std::function<bool(int)>& canFocus);
+int NextTabPosition(int current, bool forward, int count, const std::function<bool(int)>& canFocus);
 
 }  // namespace tw::app

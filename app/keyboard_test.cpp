@@ -12,7 +12,8 @@ TEST(Keys, TheWindowTakesTabEscAndF1Only) {
   EXPECT_EQ(ActionForKey(kVkEscape, true), KeyAction::kClose);
   EXPECT_EQ(ActionForKey(kVkF1, false), KeyAction::kSwallow);
   EXPECT_EQ(ActionForKey(kVkReturn, false), KeyAction::kPass);  // no default push button
-  for (unsigned vk : {0x20u, 0x26u, 0x28u, 0x41u}) EXPECT_EQ(ActionForKey(vk, false), KeyAction::kPass);
+  for (unsigned vk : {0x20u, 0x26u, 0x28u, 0x41u})
+    EXPECT_EQ(ActionForKey(vk, false), KeyAction::kPass);
 }
 
 TEST(TabOrder, WrapsAndSkipsWhatCannotTakeTheFocus) {

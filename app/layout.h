@@ -16,7 +16,17 @@ inline constexpr std::string_view kTitle = "Tarnwick定时关机工具";
 inline constexpr int kWindowWidth = 624;
 inline constexpr int kWindowHeight = 392;
 
-enum class Kind { kBalloon, kPicture, kTimer, kButton, kCheckBox, kLabel, kListBox, kGroupBox, kEdit };
+enum class Kind {
+  kBalloon,
+  kPicture,
+  kTimer,
+  kButton,
+  kCheckBox,
+  kLabel,
+  kListBox,
+  kGroupBox,
+  kEdit
+};
 
 enum class Face { kGuiDefault, kDefault, kDisplay, kBrush };
 
@@ -58,7 +68,7 @@ inline constexpr int kNoParent = -1;  // a control of MainWindow itself
 struct ControlDef {
   std::string_view name;
   Kind kind;
-  int parent;  // a ControlIndex (a group box) or kNoParent
+  int parent;               // a ControlIndex (a group box) or kNoParent
   int x, y, width, height;  // relative to the parent's client area
   int tabPosition;          // place in the focus order, -1 when not a tab stop
   std::string_view text;

@@ -24,13 +24,12 @@ TEST(ClientPlaces, AddTheGroupBoxOffset) {
   struct Case {
     int index, x, y;
   };
-  for (const Case& c : {Case{kPicture1, 56, 296}, Case{kButton1, 240, 312},
-                        Case{kCheckBox2, 423, 256}, Case{kCheckBox1, 421, 216},
-                        Case{kLabel7, 498, 218}, Case{kListBox2, 256, 237},
-                        Case{kListBox1, 88, 238}, Case{kLabel3, 368, 231},
-                        Case{kLabel2, 200, 233}, Case{kLabel1, 48, 235},
-                        Case{kGroupBox2, 40, 176}, Case{kEdit1, 64, 56},
-                        Case{kGroupBox1, 38, 16}}) {
+  for (const Case& c :
+       {Case{kPicture1, 56, 296}, Case{kButton1, 240, 312}, Case{kCheckBox2, 423, 256},
+        Case{kCheckBox1, 421, 216}, Case{kLabel7, 498, 218}, Case{kListBox2, 256, 237},
+        Case{kListBox1, 88, 238}, Case{kLabel3, 368, 231}, Case{kLabel2, 200, 233},
+        Case{kLabel1, 48, 235}, Case{kGroupBox2, 40, 176}, Case{kEdit1, 64, 56},
+        Case{kGroupBox1, 38, 16}}) {
     const Point p = ClientPlace(c.index);
     EXPECT_EQ(p.x, c.x) << kControls[c.index].name;
     EXPECT_EQ(p.y, c.y) << kControls[c.index].name;
@@ -50,8 +49,8 @@ TEST(Controls, ParentsAreGroupBoxesDefinedLater) {
 }
 
 TEST(FocusOrder, IsEditHoursMinutesPowerOffSleepButton) {
-  const int expected[kTabStopCount] = {kEdit1, kListBox1, kListBox2, kCheckBox1, kCheckBox2,
-                                       kButton1};
+  const int expected[kTabStopCount] = {kEdit1,     kListBox1,  kListBox2,
+                                       kCheckBox1, kCheckBox2, kButton1};
   for (int position = 0; position < kTabStopCount; ++position) {
     EXPECT_EQ(ControlAtTabPosition(position), expected[position]) << position;
   }
@@ -94,11 +93,10 @@ TEST(FitPicture, ShrinksKeepingProportionsAndNeverEnlarges) {
     Rect expected;
   };
   for (const Case& c : {Case{519, 300, 120, 64, {5, 0, 110, 64}},
-                        Case{100, 50, 120, 64, {10, 7, 100, 50}},   // fits: own size, centred
-                        Case{240, 32, 120, 64, {0, 24, 120, 16}},   // too wide only
-                        Case{60, 128, 120, 64, {45, 0, 30, 64}},    // too tall only
-                        Case{120, 64, 120, 64, {0, 0, 120, 64}},
-                        Case{519, 300, 0, 0, {0, 0, 0, 0}},
+                        Case{100, 50, 120, 64, {10, 7, 100, 50}},  // fits: own size, centred
+                        Case{240, 32, 120, 64, {0, 24, 120, 16}},  // too wide only
+                        Case{60, 128, 120, 64, {45, 0, 30, 64}},   // too tall only
+                        Case{120, 64, 120, 64, {0, 0, 120, 64}}, Case{519, 300, 0, 0, {0, 0, 0, 0}},
                         Case{0, 300, 120, 64, {0, 0, 0, 0}}}) {
     const Rect r = FitPicture(c.pw, c.ph, c.bw, c.bh);
     EXPECT_EQ(r.x, c.expected.x) << c.pw << "x" << c.ph;

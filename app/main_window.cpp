@@ -46,13 +46,13 @@ Creation CreationFor(Kind kind) {
       return {"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
               0};
     case Kind::kCheckBox:
-      return {"BUTTON",
-              kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER, 0};
+      return {"BUTTON", kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER,
+              0};
     case Kind::kListBox:
-      return {"LISTBOX",
-              kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS |
-                  LBS_NOINTEGRALHEIGHT,
-              WS_EX_CLIENTEDGE};
+      return {
+          "LISTBOX",
+          kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+          WS_EX_CLIENTEDGE};
     case Kind::kGroupBox:
       return {"BUTTON", kChild | WS_CLIPCHILDREN | BS_GROUPBOX | BS_CENTER, 0};
     case Kind::kEdit:
@@ -73,8 +73,8 @@ HBRUSH BrushOf(uint32_t colour) {
 
 // A group box is a system BUTTON, which passes nothing on: its children's notifications
 // and colour requests are forwarded to MainWindow, and it fills its own rectangle.
-LRESULT CALLBACK GroupForward(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                              UINT_PTR id, DWORD_PTR mainWindow) {
+LRESULT CALLBACK GroupForward(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                              DWORD_PTR mainWindow) {
   const auto main = reinterpret_cast<HWND>(mainWindow);
   switch (message) {
     case WM_COMMAND:
@@ -131,9 +131,9 @@ std::unique_ptr<MainWindow> MainWindow::Create() {
   if (!RegisterSelfDrawnClasses() || !RegisterMainClass(Proc)) return nullptr;
   std::unique_ptr<MainWindow> self(new MainWindow());
   const Point at = StartPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  HWND hwnd = CreateWindowExA(0, kMainWindowClass, kTitle.data(), kMainStyle, at.x, at.y,
-                              kWindowWidth, kWindowHeight, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), self.get());
+  HWND hwnd =
+      CreateWindowExA(0, kMainWindowClass, kTitle.data(), kMainStyle, at.x, at.y, kWindowWidth,
+                      kWindowHeight, nullptr, nullptr, GetModuleHandleA(nullptr), self.get());
   if (!hwnd) return nullptr;
   RECT outer;
   GetWindowRect(hwnd, &outer);
@@ -184,8 +184,8 @@ bool MainWindow::CreateControls() {
     HWND parent = def.parent == kNoParent ? hwnd_ : controls_[def.parent];
     if (def.kind == Kind::kTimer) {
       TimerControl& timer = def.handler == Handler::kClock ? clockTimer_ : countdown_;
-      if (!timer.Create(hwnd_, def.periodMs, def.handler == Handler::kClock ? ClockTick : CountdownTick,
-                        this)) {
+      if (!timer.Create(hwnd_, def.periodMs,
+                        def.handler == Handler::kClock ? ClockTick : CountdownTick, this)) {
         return false;
       }
       controls_[i] = timer.window();
@@ -193,10 +193,9 @@ bool MainWindow::CreateControls() {
     }
     const Creation how = CreationFor(def.kind);
     if (!how.className) continue;  // the balloon tip box: never shown, nothing to create
-    HWND control = CreateWindowExA(how.exStyle, how.className, def.text.data(), how.style, def.x,
-                                   def.y, def.width, def.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i))),
-                                   instance, nullptr);
+    HWND control = CreateWindowExA(
+        how.exStyle, how.className, def.text.data(), how.style, def.x, def.y, def.width, def.height,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(i))), instance, nullptr);
     if (!control) return false;
     controls_[i] = control;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(def.font)), FALSE);
@@ -264,7 +263,8 @@ void MainWindow::Raise(Handler handler) {
 
 LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* created = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* created =
+        static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     created->hwnd_ = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
@@ -275,19 +275,36 @@ LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_COMMAND:
+      return OnCommand(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case tray::kTrayCallbackMessage: tray::OnTrayCallback(lParam); return 0;
-    case kDeferredDestroyMessage: TheFrame().OnDeferredDestroy(); return 0;
-    case WM_CLOSE: DestroyWindow(hwnd_); return 0;
-    case WM_QUERYENDSESSION: return TRUE;
-    case WM_ACTIVATE: OnActivate(wParam); break;
-    case WM_SETFOCUS: OnSetFocus(); return 0;
-    case WM_DESTROY: OnDestroy(); return 0;
-    case WM_NCDESTROY: OnNcDestroy(); return 0;
+    case WM_CTLCOLORBTN:
+      return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case tray::kTrayCallbackMessage:
+      tray::OnTrayCallback(lParam);
+      return 0;
+    case kDeferredDestroyMessage:
+      TheFrame().OnDeferredDestroy();
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ACTIVATE:
+      OnActivate(wParam);
+      break;
+    case WM_SETFOCUS:
+      OnSetFocus();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      return 0;
   }
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

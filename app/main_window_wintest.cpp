@@ -45,8 +45,7 @@ TEST_F(MainWindowTest, FrameIsCentredTitledAndSized) {
   EXPECT_EQ(GetMenu(main), nullptr) << "no menu bar";
   EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
   EXPECT_TRUE(IsWindowVisible(main));
-  EXPECT_NE(SendMessageA(main, WM_GETICON, ICON_BIG, 0) |
-                GetClassLongPtrA(main, GCLP_HICON), 0);
+  EXPECT_NE(SendMessageA(main, WM_GETICON, ICON_BIG, 0) | GetClassLongPtrA(main, GCLP_HICON), 0);
   EXPECT_NE(GetClassLongPtrA(main, GCLP_HICONSM), 0);
 }
 
@@ -91,13 +90,20 @@ TEST_F(MainWindowTest, ControlsAreTheRightKindsWithTheirStyles) {
     LONG_PTR exStyle;
   };
   for (const Case& c : {
-           Case{kButton1, "Button", BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | WS_TABSTOP, 0},
-           Case{kCheckBox1, "Button", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP, 0},
-           Case{kCheckBox2, "Button", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP, 0},
+           Case{kButton1, "Button",
+                BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | WS_TABSTOP, 0},
+           Case{kCheckBox1, "Button",
+                BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP, 0},
+           Case{kCheckBox2, "Button",
+                BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP, 0},
            Case{kGroupBox1, "Button", BS_GROUPBOX | BS_CENTER | WS_CLIPCHILDREN, 0},
            Case{kGroupBox2, "Button", BS_GROUPBOX | BS_CENTER | WS_CLIPCHILDREN, 0},
-           Case{kListBox1, "ListBox", LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-           Case{kListBox2, "ListBox", LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+           Case{kListBox1, "ListBox",
+                LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE},
+           Case{kListBox2, "ListBox",
+                LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE},
            // The edit control draws WS_BORDER itself and drops the bit from its style.
            Case{kEdit1, "Edit", ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, 0},
            Case{kLabel1, kLabelClass, 0, 0},
@@ -177,9 +183,8 @@ TEST_F(MainWindowTest, ListsHoldTheirItemsWithNothingSelected) {
     char text[16];
     for (int item = 0; item < c.count; ++item) {
       SendMessageA(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text));
-      const std::string expected = item < c.count - (c.index == kListBox1 ? 1 : 2)
-                                       ? std::to_string(item)
-                                       : std::string();
+      const std::string expected =
+          item < c.count - (c.index == kListBox1 ? 1 : 2) ? std::to_string(item) : std::string();
       EXPECT_EQ(text, expected) << kControls[c.index].name << " item " << item;
     }
   }
@@ -221,8 +226,9 @@ TEST_F(MainWindowTest, ColourRequestsGiveEachControlItsColours) {
     SCOPED_TRACE(std::string(kControls[c.index].name));
     // Sent the way the control sends it: to its own parent (a group box forwards it).
     HWND parent = GetParent(control(c.index));
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
-        parent, c.message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control(c.index))));
+    const auto brush =
+        reinterpret_cast<HBRUSH>(SendMessageA(parent, c.message, reinterpret_cast<WPARAM>(dc),
+                                              reinterpret_cast<LPARAM>(control(c.index))));
     EXPECT_EQ(GetTextColor(dc), c.text);
     EXPECT_EQ(GetBkColor(dc), c.back);
     LOGBRUSH lb{};

@@ -29,8 +29,8 @@ void OnMessage(j_common_ptr info, int level) {
 void Silence(j_common_ptr) {}
 
 // Everything that must outlive a longjmp lives here, with no destructors in between.
-bool Decode(jpeg_decompress_struct& cinfo, ErrorManager& errors, const uint8_t* data,
-            size_t size, Pixels& out) {
+bool Decode(jpeg_decompress_struct& cinfo, ErrorManager& errors, const uint8_t* data, size_t size,
+            Pixels& out) {
   if (setjmp(errors.jump)) return false;
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
@@ -50,7 +50,7 @@ bool Decode(jpeg_decompress_struct& cinfo, ErrorManager& errors, const uint8_t* 
     uint8_t* row = out.bgr.data() + out.stride * (out.height - 1 - cinfo.output_scanline);
     JSAMPROW rows[1] = {row};
     jpeg_read_scanlines(&cinfo, rows, 1);
-    for (int x = 0; x < out.width; ++x) {  // RGB to the DIB's BGR
+    for (size_t x = 0; x < static_cast<size_t>(out.width); ++x) {  // RGB to the DIB's BGR
       uint8_t* p = row + 3 * x;
       const uint8_t r = p[0];
       p[0] = p[2];

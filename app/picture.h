@@ -13,8 +13,8 @@ namespace tw::app {
 struct Pixels {
   int width = 0;
   int height = 0;
-  size_t stride = 0;           // bytes per row, a multiple of 4
-  std::vector<uint8_t> bgr;    // bottom-up rows: the first row in memory is the lowest
+  size_t stride = 0;         // bytes per row, a multiple of 4
+  std::vector<uint8_t> bgr;  // bottom-up rows: the first row in memory is the lowest
 };
 
 // Pictures larger than this are refused rather than allocated.

@@ -22,10 +22,10 @@ TEST(Picture, DecodesToBottomUpBgrRows) {
   EXPECT_EQ(pixels->height, 300);
   EXPECT_EQ(pixels->stride, 1560u);  // 519 * 3 = 1557, padded to 4
   // The top rows are the dark teal night sky; the bottom rows are snow.
-  const uint8_t* top = pixels->bgr.data() + pixels->stride * 299 + 3 * 10;
-  const uint8_t* bottom = pixels->bgr.data() + 3 * 10;
-  EXPECT_LT(top[2], 60);     // little red
-  EXPECT_GT(top[0], top[2]); // more blue than red
+  const uint8_t* top = pixels->bgr.data() + pixels->stride * 299 + size_t{30};
+  const uint8_t* bottom = pixels->bgr.data() + size_t{30};
+  EXPECT_LT(top[2], 60);      // little red
+  EXPECT_GT(top[0], top[2]);  // more blue than red
   EXPECT_GT(bottom[0], 200);
   EXPECT_GT(bottom[1], 200);
   EXPECT_GT(bottom[2], 200);

@@ -69,7 +69,8 @@ bool Register(const char* name, WNDPROC proc) {
 }  // namespace
 
 bool RegisterSelfDrawnClasses() {
-  static const bool registered = Register(kLabelClass, LabelProc) && Register(kPictureClass, PictureProc);
+  static const bool registered =
+      Register(kLabelClass, LabelProc) && Register(kPictureClass, PictureProc);
   return registered;
 }
 

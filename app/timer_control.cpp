@@ -41,9 +41,9 @@ LRESULT CALLBACK TimerControl::Proc(HWND window, UINT message, WPARAM wParam, LP
   auto* self = reinterpret_cast<TimerControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   switch (message) {
     case WM_NCCREATE:
-      SetWindowLongPtrA(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(
-                            reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+      SetWindowLongPtrA(
+          window, GWLP_USERDATA,
+          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
       break;
     case WM_TIMER:  // the identifier is not examined
       if (self && self->callback_) self->callback_(self->context_);

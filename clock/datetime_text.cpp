@@ -31,8 +31,8 @@ ClockText DateTimeToText(const DateTime& value) {
     n = std::snprintf(text.bytes, sizeof text.bytes, "%d年%d月%d日%d时%d分%d秒", v.year, v.month,
                       v.day, v.hour, v.minute, v.second);
   } else if (v.minute != 0) {
-    n = std::snprintf(text.bytes, sizeof text.bytes, "%d年%d月%d日%d时%d分", v.year, v.month,
-                      v.day, v.hour, v.minute);
+    n = std::snprintf(text.bytes, sizeof text.bytes, "%d年%d月%d日%d时%d分", v.year, v.month, v.day,
+                      v.hour, v.minute);
   } else if (v.hour != 0) {
     n = std::snprintf(text.bytes, sizeof text.bytes, "%d年%d月%d日%d时", v.year, v.month, v.day,
                       v.hour);
@@ -41,8 +41,9 @@ ClockText DateTimeToText(const DateTime& value) {
   }
   // An out-of-range field on an unclamped part (say hour 123) could exceed the buffer:
   // snprintf then cuts, and the size is what was really written.
-  text.size = n < 0 ? 0 : (static_cast<size_t>(n) < sizeof text.bytes ? static_cast<size_t>(n)
-                                                                         : sizeof text.bytes - 1);
+  text.size = n < 0 ? 0
+                    : (static_cast<size_t>(n) < sizeof text.bytes ? static_cast<size_t>(n)
+                                                                  : sizeof text.bytes - 1);
   return text;
 }
 

@@ -52,3 +52,14 @@ set_target_properties(probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_D
 # Last and alone: the real power-off request ends a Wine session of its own.
 add_test(NAME e2e.zz_slow_poweroff COMMAND ${CMAKE_SOURCE_DIR}/e2e/slow_poweroff.sh $<TARGET_FILE:tarnwick>)
 set_tests_properties(e2e.zz_slow_poweroff PROPERTIES RUN_SERIAL ON TIMEOUT 300 DEPENDS wine.stop)
+
+# The benchmark's programs (scripts/bench.sh): the bare window, the launcher, the
+# in-process measurements.
+add_executable(bench_bare WIN32 bench/bare.cpp)
+add_executable(bench_launch bench/launch.cpp)
+add_executable(bench_inprocess bench/inprocess_bench.cpp testing/win_test_support.cpp ${tw_resources})
+target_link_libraries(bench_inprocess PRIVATE tw_win)
+foreach(t bench_bare bench_launch bench_inprocess)
+  target_link_libraries(${t} PRIVATE tw_flags)
+  set_target_properties(${t} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endforeach()

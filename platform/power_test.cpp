@@ -106,9 +106,9 @@ TEST_F(PowerRequest, PowerOffOnNtIsForcedPowerOff) {
 TEST_F(PowerRequest, PowerOffElsewhereIsForcedShutdownWithoutPrivilegeStep) {
   fake.platform = 1;
   EXPECT_EQ(RequestPowerAction(kFakeCalls, kActionPowerOff, true), 1);
-  EXPECT_EQ(fake.calls, (std::vector<std::string>{"GetVersionExA size 148",
-                                                  "GetVersionExA size 148",
-                                                  "ExitWindowsEx 5 reason 0"}));
+  EXPECT_EQ(fake.calls,
+            (std::vector<std::string>{"GetVersionExA size 148", "GetVersionExA size 148",
+                                      "ExitWindowsEx 5 reason 0"}));
 }
 
 TEST_F(PowerRequest, SuspendAndTheOtherCodes) {
@@ -150,10 +150,10 @@ TEST_F(PowerRequest, PrivilegeFailuresMeanNoRequest) {
   fake = FakeSystem{};
   fake.lookupOk = false;
   EXPECT_EQ(RequestPowerAction(kFakeCalls, kActionSuspend, true), 0);
-  EXPECT_EQ(fake.calls, (std::vector<std::string>{
-                            "GetVersionExA size 148", "OpenProcessToken self access 40",
-                            "LookupPrivilegeValueA local SeShutdownPrivilege",
-                            "CloseHandle token"}));
+  EXPECT_EQ(fake.calls,
+            (std::vector<std::string>{"GetVersionExA size 148", "OpenProcessToken self access 40",
+                                      "LookupPrivilegeValueA local SeShutdownPrivilege",
+                                      "CloseHandle token"}));
 }
 
 TEST_F(PowerRequest, ARefusedRequestReturnsZero) {

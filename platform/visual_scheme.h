@@ -13,8 +13,8 @@ enum class ThemedKind {
   kRadioButton,
   kGroupBox,
   kEdit,
-  kComboBox,  // a drop-down combo box
-  kComboList, // the drop-down list of a combo box
+  kComboBox,   // a drop-down combo box
+  kComboList,  // the drop-down list of a combo box
   kUpDown,
 };
 
@@ -29,9 +29,9 @@ ThemedKind ThemedKindFor(std::string_view className, uint32_t style);
 
 // Colours as 0x00BBGGRR.
 struct SchemeColours {
-  uint32_t editFrame;    // edit boxes, drop-down combo boxes, their lists, up-down controls
-  uint32_t buttonBorder; // push buttons (rounded), check boxes and radio buttons
-  uint32_t groupFrame;   // group boxes
+  uint32_t editFrame;     // edit boxes, drop-down combo boxes, their lists, up-down controls
+  uint32_t buttonBorder;  // push buttons (rounded), check boxes and radio buttons
+  uint32_t groupFrame;    // group boxes
 };
 
 // The colours of scheme 1, 2 or 3.

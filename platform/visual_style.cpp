@@ -161,8 +161,8 @@ void PaintCheckOrRadio(HWND window, HDC dc, const SchemeColours& colours, bool r
     } else {
       CountedPen pen = MakePen(mark, 2);
       SelectIn selectPen(dc, pen.get());
-      const POINT tick[] = {{box.left + 3, box.top + 6}, {box.left + 5, box.top + 9},
-                            {box.left + 10, box.top + 3}};
+      const POINT tick[] = {
+          {box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, {box.left + 10, box.top + 3}};
       Polyline(dc, tick, 3);
     }
   }
@@ -221,8 +221,7 @@ void PaintGroupBox(HWND window, HDC dc, const SchemeColours& colours) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, IsWindowEnabled(window) ? textColour : GetSysColor(COLOR_GRAYTEXT));
   RECT textRect{left, r.top, left + width, r.top + metrics.tmHeight};
-  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &textRect,
-            DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // The one-pixel frame on the outermost ring of the window; a client edge inside it is
@@ -274,8 +273,8 @@ void Forget(HWND window) {
   list.erase(std::remove(list.begin(), list.end(), window), list.end());
 }
 
-LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                           UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                           DWORD_PTR data) {
   const auto kind = static_cast<ThemedKind>(data);
   switch (message) {
     case WM_PAINT:
@@ -316,7 +315,8 @@ LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_UPDATEUISTATE:
       if (DrawsWholeClient(kind)) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (IsWindow(window))
+          RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return result;
       }
       break;

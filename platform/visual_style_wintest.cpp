@@ -1,8 +1,8 @@
 // Themed drawing on real controls, read back from their pixels.
-#include "platform/visual_style.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include "platform/visual_style.h"
 // clang-format off
 #include <commctrl.h>
 // clang-format on
@@ -44,8 +44,8 @@ class VisualStyleTest : public ::testing::Test {
     SetWindowLongPtrA(top, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
     auto make = [&](const char* cls, DWORD style, DWORD ex, int x, int y, int w, int h,
                     const char* text = "") {
-      return CreateWindowExA(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, top,
-                             nullptr, nullptr, nullptr);
+      return CreateWindowExA(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, top, nullptr,
+                             nullptr, nullptr);
     };
     button = make("BUTTON", BS_PUSHBUTTON, 0, 10, 10, 100, 30, "OK");
     check = make("BUTTON", BS_AUTOCHECKBOX, 0, 10, 50, 100, 20, "check");
@@ -93,8 +93,8 @@ TEST_F(VisualStyleTest, SchemesOneAndTwoDrawTheirFrameColours) {
 
 TEST_F(VisualStyleTest, ControlsCreatedLaterAreThemedToo) {
   ASSERT_TRUE(SetVisualStyle(3));
-  HWND later = CreateWindowExA(0, "EDIT", "later", WS_CHILD | WS_VISIBLE | WS_BORDER, 300, 200,
-                               120, 24, top, nullptr, nullptr, nullptr);
+  HWND later = CreateWindowExA(0, "EDIT", "later", WS_CHILD | WS_VISIBLE | WS_BORDER, 300, 200, 120,
+                               24, top, nullptr, nullptr, nullptr);
   PumpFor(20);
   EXPECT_EQ(WindowPixel(later, 0, 12), kEditFrame);
   HWND laterList = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 440, 200,
@@ -199,8 +199,8 @@ TEST_F(VisualStyleTest, AThousandThemedControlsLeaveNothingBehind) {
   for (int i = 0; i < 1000; ++i) {
     const char* cls = i % 3 == 0 ? "EDIT" : "BUTTON";
     const DWORD style = i % 3 == 1 ? BS_AUTOCHECKBOX : i % 3 == 2 ? BS_PUSHBUTTON : WS_BORDER;
-    HWND w = CreateWindowExA(0, cls, "x", WS_CHILD | style, 10, 150, 40, 20, top, nullptr,
-                             nullptr, nullptr);
+    HWND w = CreateWindowExA(0, cls, "x", WS_CHILD | style, 10, 150, 40, 20, top, nullptr, nullptr,
+                             nullptr);
     SendMessageA(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     made.push_back(w);
   }

@@ -86,8 +86,7 @@ std::vector<std::string> Then(std::vector<std::string> rest) {
 INSTANTIATE_TEST_SUITE_P(
     Table, Confirmation,
     ::testing::Values(
-        ConfirmCase{"zero_zero", "0", "0", true, false,
-                    Then({kNoDelay, "read power-off"})},
+        ConfirmCase{"zero_zero", "0", "0", true, false, Then({kNoDelay, "read power-off"})},
         ConfirmCase{"nothing_at_all", "0", "0", false, false,
                     Then({kNoDelay, "read power-off", "read sleep", kNoAction})},
         ConfirmCase{"no_selection_and_30", "", "30", true, false,
@@ -102,9 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Then({"arm 7200000", Tip("120"), "hide", "read power-off", "read sleep"})},
         ConfirmCase{"largest", "24", "60", true, false,
                     Then({"arm 90000000", Tip("1500"), "hide", "read power-off"})},
-        ConfirmCase{"armed_without_action", "0", "5", false, false,
-                    Then({"arm 300000", Tip("5"), "hide", "read power-off", "read sleep",
-                          kNoAction})}),
+        ConfirmCase{
+            "armed_without_action", "0", "5", false, false,
+            Then({"arm 300000", Tip("5"), "hide", "read power-off", "read sleep", kNoAction})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Confirmation, StopsWhenTheWindowWentAwayDuringTheMessage) {
@@ -177,15 +176,24 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Countdown,
     ::testing::Values(
         CountdownCase{"stopped", 0, true, true, {"read period"}},
-        CountdownCase{"power_off", 60000, true, false,
+        CountdownCase{"power_off",
+                      60000,
+                      true,
+                      false,
                       {"read period", "read power-off", "power 1 forced", "read sleep"}},
-        CountdownCase{"sleep", 60000, false, true,
+        CountdownCase{"sleep",
+                      60000,
+                      false,
+                      true,
                       {"read period", "read power-off", "read sleep", "power 4 forced"}},
-        CountdownCase{"neither", 60000, false, false,
-                      {"read period", "read power-off", "read sleep"}},
-        CountdownCase{"both_power_off_first", 60000, true, true,
-                      {"read period", "read power-off", "power 1 forced", "read sleep",
-                       "power 4 forced"}}),
+        CountdownCase{
+            "neither", 60000, false, false, {"read period", "read power-off", "read sleep"}},
+        CountdownCase{
+            "both_power_off_first",
+            60000,
+            true,
+            true,
+            {"read period", "read power-off", "power 1 forced", "read sleep", "power 4 forced"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -23,9 +23,7 @@ class ScheduleTest : public MainWindowTest {
  protected:
   void Select(int list, int item) { SendMessageA(control(list), LB_SETCURSEL, item, 0); }
   void Click(int index) { SendMessageA(control(index), BM_CLICK, 0, 0); }
-  bool Checked(int index) {
-    return SendMessageA(control(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  }
+  bool Checked(int index) { return SendMessageA(control(index), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 
 TEST_F(ScheduleTest, ConfirmingArmsTheCountdownSetsTheIconAndHides) {

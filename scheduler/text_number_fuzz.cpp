@@ -2,8 +2,8 @@
 // the longest leading number with a state machine, and let strtod convert it.
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -22,11 +22,16 @@ std::string ReferenceFold(const uint8_t* data, size_t size) {
     }
     if (i + 1 >= size) break;
     const unsigned pair = data[i] << 8 | data[i + 1];
-    if (pair == 0xA1A1) out += ' ';
-    else if (pair == 0xA1AB) out += '~';
-    else if (pair == 0xA1EE || pair == 0xA1EF) out += '*';
-    else if (data[i] == 0xA3 && data[i + 1] >= 0xA1 && data[i + 1] != 0xFF) out += static_cast<char>(data[i + 1] - 0x80);
-    else out.append(reinterpret_cast<const char*>(data + i), 2);
+    if (pair == 0xA1A1)
+      out += ' ';
+    else if (pair == 0xA1AB)
+      out += '~';
+    else if (pair == 0xA1EE || pair == 0xA1EF)
+      out += '*';
+    else if (data[i] == 0xA3 && data[i + 1] >= 0xA1 && data[i + 1] != 0xFF)
+      out += static_cast<char>(data[i + 1] - 0x80);
+    else
+      out.append(reinterpret_cast<const char*>(data + i), 2);
     i += 2;
   }
   return out;

@@ -26,21 +26,27 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TextToNumberTable,
     ::testing::Values(
         NumberCase{"24", 24}, NumberCase{" 3.5e1", 35}, NumberCase{"1d2", 100},
-        NumberCase{"1D-2", 0.01}, NumberCase{"12abc", 12}, NumberCase{"abc", 0},
-        NumberCase{"", 0}, NumberCase{"\xA3\xB1\xA3\xB2", 12},  // full-width 1 2
-        NumberCase{"1e", 1}, NumberCase{"1e+", 1}, NumberCase{"1E-x", 1},
-        NumberCase{".5", 0.5}, NumberCase{"5.", 5}, NumberCase{"+.", 0}, NumberCase{".", 0},
-        NumberCase{"-0", -0.0}, NumberCase{"-", 0}, NumberCase{"+7", 7},
-        NumberCase{"1.2.3", 1.2}, NumberCase{"\t\n\v\f\r 8", 8}, NumberCase{"- 8", 0},
-        NumberCase{"0x10", 0}, NumberCase{"inf", 0}, NumberCase{"nan", 0},
-        NumberCase{"007", 7}, NumberCase{"60", 60}, NumberCase{"1e400", INFINITY},
-        NumberCase{"-1e400", -INFINITY}, NumberCase{"1e-400", 0}, NumberCase{"0e999999", 0},
+        NumberCase{"1D-2", 0.01}, NumberCase{"12abc", 12}, NumberCase{"abc", 0}, NumberCase{"", 0},
+        NumberCase{"\xA3\xB1\xA3\xB2", 12},  // full-width 1 2
+        NumberCase{"1e", 1}, NumberCase{"1e+", 1}, NumberCase{"1E-x", 1}, NumberCase{".5", 0.5},
+        NumberCase{"5.", 5}, NumberCase{"+.", 0}, NumberCase{".", 0}, NumberCase{"-0", -0.0},
+        NumberCase{"-", 0}, NumberCase{"+7", 7}, NumberCase{"1.2.3", 1.2},
+        NumberCase{"\t\n\v\f\r 8", 8}, NumberCase{"- 8", 0}, NumberCase{"0x10", 0},
+        NumberCase{"inf", 0}, NumberCase{"nan", 0}, NumberCase{"007", 7}, NumberCase{"60", 60},
+        NumberCase{"1e400", INFINITY}, NumberCase{"-1e400", -INFINITY}, NumberCase{"1e-400", 0},
+        NumberCase{"0e999999", 0},
         // The ideographic space folds to a space and is skipped as white space.
-        NumberCase{"\xA1\xA1" "9", 9},
+        NumberCase{"\xA1\xA1"
+                   "9",
+                   9},
         // Full-width minus, point and digits.
         NumberCase{"\xA3\xAD\xA3\xB3\xA3\xAE\xA3\xB5", -3.5},
         // A lone lead byte at the end is dropped; in the middle it takes the next byte.
-        NumberCase{"3\xB0", 3}, NumberCase{"\xB0" "3", 0}, NumberCase{"4\xA3", 4},
+        NumberCase{"3\xB0", 3},
+        NumberCase{"\xB0"
+                   "3",
+                   0},
+        NumberCase{"4\xA3", 4},
         // Another two-byte character stops the reading.
         NumberCase{"5\xD6\xD0", 5}));
 
@@ -50,8 +56,13 @@ TEST(FoldFullWidth, FoldsTheListedCharactersOnly) {
   EXPECT_EQ(FoldFullWidth("\xA1\xA2\xA3\xA0"), "\xA1\xA2\xA3\xA0");  // unchanged pairs
   EXPECT_EQ(FoldFullWidth("ab\xC4"), "ab");
   // A trail byte that looks like ASCII stays part of its character.
-  EXPECT_EQ(FoldFullWidth("\x81\x35" "1"), "\x81\x35" "1");
-  EXPECT_EQ(TextToNumber("\x81\x35" "1"), 0);
+  EXPECT_EQ(FoldFullWidth("\x81\x35"
+                          "1"),
+            "\x81\x35"
+            "1");
+  EXPECT_EQ(TextToNumber("\x81\x35"
+                         "1"),
+            0);
 }
 
 TEST(NumberToText, WritesLikePercentPoint13g) {

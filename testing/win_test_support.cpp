@@ -12,8 +12,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   while (!done()) {
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= timeoutMs) return done();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 20 ? timeoutMs - elapsed : 20,
-                              QS_ALLINPUT);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                              timeoutMs - elapsed < 20 ? timeoutMs - elapsed : 20, QS_ALLINPUT);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&message);

@@ -27,8 +27,8 @@ HICON MakeIcon(std::span<const uint8_t> file, int preferredWidth) {
   if (!image) return nullptr;
   auto* bits = const_cast<PBYTE>(image->bytes.data());
   const auto size = static_cast<DWORD>(image->bytes.size());
-  HICON icon = CreateIconFromResourceEx(bits, size, TRUE, 0x00030000, image->width,
-                                        image->height, LR_DEFAULTCOLOR);
+  HICON icon = CreateIconFromResourceEx(bits, size, TRUE, 0x00030000, image->width, image->height,
+                                        LR_DEFAULTCOLOR);
   if (!icon && image->bitCount != 16) icon = CreateIconFromResource(bits, size, TRUE, 0x00030000);
   if (icon) ++g_liveIcons;
   return icon;
@@ -161,8 +161,7 @@ void ShowTrayMenu(HWND window, size_t menuItem) {
   POINT cursor{};
   g_seam.getCursorPos(&cursor);
   g_seam.setForegroundWindow(window);
-  g_seam.trackPopupMenu(menu.get(), TPM_RIGHTALIGN, cursor.x - 5, cursor.y - 5, 0, window,
-                        nullptr);
+  g_seam.trackPopupMenu(menu.get(), TPM_RIGHTALIGN, cursor.x - 5, cursor.y - 5, 0, window, nullptr);
   PostMessageA(window, WM_NULL, 0, 0);
 }
 

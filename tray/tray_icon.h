@@ -56,8 +56,8 @@ struct TraySeam {
   BOOL(WINAPI* notify)(DWORD message, PNOTIFYICONDATAA data);
   BOOL(WINAPI* getCursorPos)(LPPOINT point);
   BOOL(WINAPI* setForegroundWindow)(HWND window);
-  BOOL(WINAPI* trackPopupMenu)(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
-                               const RECT* rect);
+  BOOL(WINAPI* trackPopupMenu)
+  (HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);
 };
 TraySeam RealTraySeam();
 // Replaces the seam; returns the one it replaced.

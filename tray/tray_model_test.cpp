@@ -22,8 +22,8 @@ TEST(TipField, KeepsWholeCharactersWithin62Bytes) {
     std::string expected;
   };
   for (const Case& c : {
-           Case{"1", kHead + "1" + kTail},                   // 61 bytes
-           Case{"30", kHead + "30" + kTail},                 // 62 bytes, all of it
+           Case{"1", kHead + "1" + kTail},                    // 61 bytes
+           Case{"30", kHead + "30" + kTail},                  // 62 bytes, all of it
            Case{"120", kHead + "120分后关闭，谢谢您的使用"},  // the final "." is lost
            // The cut would split "用": it is dropped whole, ending in "使" (61 bytes).
            Case{"1500", kHead + "1500分后关闭，谢谢您的使"},
@@ -68,10 +68,17 @@ TEST(MenuCommands, NameItemsByPosition) {
 
 TEST(PopupMenu, BuildsTheSubItemsOfAnItem) {
   const std::vector<MenuItem> items = {
-      {"操作", 0, true},       {"打开程序", 1},     {"-", 1},
-      {"隐藏", 1, true},       {"隐藏之下", 2},     {"更多", 1, false, true, true},
-      {"甲", 2, false, false, true}, {"乙", 2},    {"退出程序", 1},
-      {"另一菜单", 0},         {"其项", 1},
+      {"操作", 0, true},
+      {"打开程序", 1},
+      {"-", 1},
+      {"隐藏", 1, true},
+      {"隐藏之下", 2},
+      {"更多", 1, false, true, true},
+      {"甲", 2, false, false, true},
+      {"乙", 2},
+      {"退出程序", 1},
+      {"另一菜单", 0},
+      {"其项", 1},
   };
   const auto popup = BuildPopup(items, 0);
   ASSERT_TRUE(popup);

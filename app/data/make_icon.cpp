@@ -10,15 +10,30 @@
 namespace {
 
 enum Colour : uint8_t {
-  kBlack = 0, kMaroon, kGreen, kOlive, kNavy, kPurple, kTeal, kSilver,
-  kGrey, kRed, kLime, kYellow, kBlue, kMagenta, kCyan, kWhite, kClear = 0xFF
+  kBlack = 0,
+  kMaroon,
+  kGreen,
+  kOlive,
+  kNavy,
+  kPurple,
+  kTeal,
+  kSilver,
+  kGrey,
+  kRed,
+  kLime,
+  kYellow,
+  kBlue,
+  kMagenta,
+  kCyan,
+  kWhite,
+  kClear = 0xFF
 };
 
 // The standard 16-colour palette, as RGB.
 constexpr uint8_t kPalette[16][3] = {
-    {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128},   {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
 
 constexpr int kSize = 32;
 constexpr double kPi = 3.14159265358979323846;
@@ -84,16 +99,16 @@ int main(int argc, char** argv) {
     for (int x = 14; x <= 17; ++x) Put(px, x, y, kBlue);
 
   std::vector<uint8_t> image;
-  Append32(image, 40);        // biSize
-  Append32(image, kSize);     // biWidth
-  Append32(image, kSize * 2); // biHeight: colour and mask
-  Append16(image, 1);         // biPlanes
-  Append16(image, 4);         // biBitCount
-  Append32(image, 0);         // biCompression
-  Append32(image, 512 + 128); // biSizeImage
+  Append32(image, 40);         // biSize
+  Append32(image, kSize);      // biWidth
+  Append32(image, kSize * 2);  // biHeight: colour and mask
+  Append16(image, 1);          // biPlanes
+  Append16(image, 4);          // biBitCount
+  Append32(image, 0);          // biCompression
+  Append32(image, 512 + 128);  // biSizeImage
   Append32(image, 0);
   Append32(image, 0);
-  Append32(image, 0);         // biClrUsed: all 16
+  Append32(image, 0);  // biClrUsed: all 16
   Append32(image, 0);
   for (const auto& rgb : kPalette) {
     image.push_back(rgb[2]);
@@ -127,8 +142,8 @@ int main(int argc, char** argv) {
   file.push_back(kSize);
   file.push_back(16);  // colours
   file.push_back(0);
-  Append16(file, 1);   // planes
-  Append16(file, 4);   // bits per pixel
+  Append16(file, 1);  // planes
+  Append16(file, 4);  // bits per pixel
   Append32(file, static_cast<unsigned>(image.size()));
   Append32(file, 22);
   file.insert(file.end(), image.begin(), image.end());

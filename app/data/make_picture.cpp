@@ -3,6 +3,7 @@
 // dark teal night, pine trees on the horizon, snowy ground) and writes it as a baseline
 // JFIF JPEG of 519 x 300, at the quality whose size comes closest to 27 448 bytes.
 //   make_picture OUT.jpg
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,7 +11,10 @@
 #include <cstdlib>
 #include <vector>
 
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t first
 #include <jpeglib.h>
+// clang-format on
 
 namespace {
 
@@ -42,8 +46,7 @@ struct Canvas {
   }
   void Ellipse(double cx, double cy, double rx, double ry, Colour c) {
     Fill(static_cast<int>(cx - rx - 2), static_cast<int>(cy - ry - 2),
-         static_cast<int>(cx + rx + 2), static_cast<int>(cy + ry + 2), c,
-         [&](double x, double y) {
+         static_cast<int>(cx + rx + 2), static_cast<int>(cy + ry + 2), c, [&](double x, double y) {
            const double k = std::hypot((x - cx) / rx, (y - cy) / ry);
            return (k - 1.0) * std::min(rx, ry);
          });
@@ -100,7 +103,8 @@ void Draw(Canvas& cv) {
       const double t = y / 220.0;
       cv.Blend(x, y,
                {skyTop.r + (skyLow.r - skyTop.r) * t, skyTop.g + (skyLow.g - skyTop.g) * t,
-                skyTop.b + (skyLow.b - skyTop.b) * t}, 1.0);
+                skyTop.b + (skyLow.b - skyTop.b) * t},
+               1.0);
     }
   cv.Ellipse(440, 48, 22, 22, {236, 236, 210});  // the moon
   // Pine trees along the horizon.
@@ -137,7 +141,8 @@ void Draw(Canvas& cv) {
   cv.Ellipse(179, 86, 4, 4, {20, 20, 24});
   cv.Ellipse(201, 86, 4, 4, {20, 20, 24});
   cv.Polygon({{190, 93}, {226, 100}, {190, 101}}, {242, 120, 24});  // the carrot
-  for (int m = 0; m < 5; ++m) cv.Ellipse(178 + m * 6, 108 + (m == 0 || m == 4 ? -2 : 0), 2, 2, {30, 30, 36});
+  for (int m = 0; m < 5; ++m)
+    cv.Ellipse(178 + m * 6, 108 + (m == 0 || m == 4 ? -2 : 0), 2, 2, {30, 30, 36});
   // The bow tie.
   cv.Polygon({{190, 121}, {170, 131}, {170, 111}}, {210, 20, 30});
   cv.Polygon({{190, 121}, {210, 111}, {210, 131}}, {210, 20, 30});
