@@ -1,8 +1,8 @@
 // The program's own data files: the icon file and the picture.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include "testing/files.h"
+
 #include <vector>
 
 #include "tray/icon_file.h"
@@ -10,13 +10,10 @@
 namespace tw::app {
 namespace {
 
-std::vector<uint8_t> ReadFile(const char* name) {
-  std::ifstream in(std::string(TARNWICK_SOURCE_DIR) + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using tw::testing::ReadSourceFile;
 
 TEST(IconFile, IsOne32By32SixteenColourImageOf766Bytes) {
-  const auto file = ReadFile("app/data/tarnwick.ico");
+  const auto file = ReadSourceFile("app/data/tarnwick.ico");
   ASSERT_EQ(file.size(), 766u);
   EXPECT_EQ(file[6], 32);   // width
   EXPECT_EQ(file[7], 32);   // height
@@ -32,7 +29,7 @@ TEST(IconFile, IsOne32By32SixteenColourImageOf766Bytes) {
 }
 
 TEST(PictureFile, IsABaselineJfif101JpegOf519By300) {
-  const auto jpeg = ReadFile("app/data/picture.jpg");
+  const auto jpeg = ReadSourceFile("app/data/picture.jpg");
   ASSERT_GT(jpeg.size(), 20u);
   EXPECT_NEAR(static_cast<double>(jpeg.size()), 27448.0, 1000.0);
   EXPECT_EQ(jpeg[0], 0xFF);

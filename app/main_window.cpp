@@ -1,15 +1,19 @@
 #include "app/main_window.h"
 
-#include <commctrl.h>
 
 #include "app/frame.h"
 #include "app/resource_ids.h"
 #include "app/resources.h"
 #include "app/self_drawn.h"
 #include "clock/clock.h"
+#include "platform/subclass.h"
 #include "scheduler/schedule_win.h"
 
 namespace tw::app {
+
+using platform::AddSubclass;
+using platform::CallNextSubclass;
+using platform::RemoveSubclass;
 
 namespace {
 
@@ -98,10 +102,10 @@ LRESULT CALLBACK GroupForward(HWND box, UINT message, WPARAM wParam, LPARAM lPar
       return 1;
     }
     case WM_NCDESTROY:
-      RemoveWindowSubclass(box, GroupForward, id);
+      RemoveSubclass(box, GroupForward, id);
       break;
   }
-  return DefSubclassProc(box, message, wParam, lParam);
+  return CallNextSubclass(box, message, wParam, lParam);
 }
 
 void ClockTick(void* self) { static_cast<MainWindow*>(self)->Raise(Handler::kClock); }
@@ -217,7 +221,7 @@ bool MainWindow::CreateControls() {
         SendMessageA(control, EM_SETLIMITTEXT, 0, 0);
         break;
       case Kind::kGroupBox:
-        SetWindowSubclass(control, GroupForward, kGroupForwardId,
+        AddSubclass(control, GroupForward, kGroupForwardId,
                           reinterpret_cast<DWORD_PTR>(hwnd_));
         break;
       case Kind::kPicture:

@@ -14,17 +14,9 @@ namespace {
 using tw::testing::ClientPixel;
 using tw::testing::MainWindowTest;
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
+using tw::testing::ClassName;
+using TextOfWindow = std::string (*)(HWND);
+const TextOfWindow TextOf = tw::testing::WindowText;
 
 TEST_F(MainWindowTest, FrameIsCentredTitledAndSized) {
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
@@ -111,7 +103,7 @@ TEST_F(MainWindowTest, ControlsAreTheRightKindsWithTheirStyles) {
        }) {
     SCOPED_TRACE(std::string(kControls[c.index].name));
     HWND w = control(c.index);
-    EXPECT_EQ(_stricmp(ClassOf(w).c_str(), c.cls), 0) << ClassOf(w);
+    EXPECT_EQ(_stricmp(ClassName(w).c_str(), c.cls), 0) << ClassName(w);
     EXPECT_EQ(GetWindowLongPtrA(w, GWL_STYLE) & c.style, c.style);
     EXPECT_EQ(GetWindowLongPtrA(w, GWL_EXSTYLE) & c.exStyle, c.exStyle);
   }

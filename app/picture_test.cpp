@@ -2,20 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include "testing/files.h"
+
 #include <vector>
 
 namespace tw::app {
 namespace {
 
-std::vector<uint8_t> ReadFile(const char* name) {
-  std::ifstream in(std::string(TARNWICK_SOURCE_DIR) + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using tw::testing::ReadSourceFile;
 
 TEST(Picture, DecodesToBottomUpBgrRows) {
-  const auto jpeg = ReadFile("app/data/picture.jpg");
+  const auto jpeg = ReadSourceFile("app/data/picture.jpg");
   const auto pixels = DecodeJpeg(jpeg);
   ASSERT_TRUE(pixels);
   EXPECT_EQ(pixels->width, 519);
@@ -32,7 +29,7 @@ TEST(Picture, DecodesToBottomUpBgrRows) {
 }
 
 TEST(Picture, RefusesTruncatedCopies) {
-  const auto jpeg = ReadFile("app/data/picture.jpg");
+  const auto jpeg = ReadSourceFile("app/data/picture.jpg");
   for (size_t n : {size_t{0}, size_t{1}, size_t{2}, size_t{100}, size_t{620}, jpeg.size() / 2,
                    jpeg.size() - 3}) {
     std::vector<uint8_t> cut(jpeg.begin(), jpeg.begin() + static_cast<long>(n));
@@ -41,7 +38,7 @@ TEST(Picture, RefusesTruncatedCopies) {
 }
 
 TEST(Picture, RefusesCorruptedCopiesWithoutEndingTheProcess) {
-  const auto jpeg = ReadFile("app/data/picture.jpg");
+  const auto jpeg = ReadSourceFile("app/data/picture.jpg");
   int refused = 0;
   for (size_t at = 2; at < jpeg.size(); at += 97) {
     auto bad = jpeg;

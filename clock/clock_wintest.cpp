@@ -15,11 +15,7 @@ namespace {
 using tw::testing::MainWindowTest;
 using tw::testing::PumpUntil;
 
-std::string FieldText(HWND field) {
-  char text[64] = {};
-  GetWindowTextA(field, text, sizeof text);
-  return text;
-}
+std::string FieldText(HWND field) { return tw::testing::WindowText(field); }
 
 std::string TextNow() { return std::string(DateTimeToText(*CurrentDateTime()).view()); }
 

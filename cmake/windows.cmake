@@ -31,10 +31,11 @@ add_library(tw_win STATIC
   app/timer_control.cpp
   clock/clock.cpp
   platform/power_win.cpp
+  platform/subclass.cpp
   platform/visual_style.cpp
   scheduler/schedule_win.cpp
   tray/tray_icon.cpp)
-target_link_libraries(tw_win PUBLIC tw_core tw_flags comctl32 gdi32 user32 shell32 advapi32)
+target_link_libraries(tw_win PUBLIC tw_core tw_flags gdi32 user32 advapi32)
 
 # The resources go straight into each executable (a static library would drop them).
 set(tw_resources ${CMAKE_SOURCE_DIR}/app/tarnwick.rc)

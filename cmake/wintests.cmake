@@ -11,12 +11,13 @@ add_executable(win_tests
   app/main_window_wintest.cpp
   app/version_wintest.cpp
   clock/clock_wintest.cpp
+  platform/subclass_wintest.cpp
   platform/visual_style_wintest.cpp
   scheduler/schedule_wintest.cpp
   scheduler/text_number_wintest.cpp
   tray/tray_wintest.cpp
   ${tw_resources})
-target_link_libraries(win_tests PRIVATE tw_win tw_gtest version)
+target_link_libraries(win_tests PRIVATE tw_win tw_gtest version comctl32)
 set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 set(wine_run ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
@@ -30,7 +31,7 @@ set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 
 # One ctest entry per suite; each runs alone (RUN_SERIAL) under the shared display.
 foreach(suite MainWindowTest FatalTest CurrentDirectory ClockTick ScheduleTest TrayTest
-        VersionRecord CodePage VisualStyleTest TextNumberLocale)
+        VersionRecord CodePage VisualStyleTest TextNumberLocale Subclass)
   add_test(NAME win32.${suite}
     COMMAND ${wine_run} ${display_env} $<TARGET_FILE:win_tests> --gtest_filter=${suite}.*)
   set_tests_properties(win32.${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 300

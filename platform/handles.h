@@ -96,36 +96,24 @@ class PaintScope {
   HDC dc_;
 };
 
-// A window DC from GetDC, released with ReleaseDC.
-class WindowDc {
+// A DC of a window, from GetDC (its client area) or GetWindowDC (the whole window),
+// released with ReleaseDC.
+template <HDC(WINAPI* Acquire)(HWND)>
+class ScopedWindowDc {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
+  explicit ScopedWindowDc(HWND window) : window_(window), dc_(Acquire(window)) {}
+  ~ScopedWindowDc() {
     if (dc_) ReleaseDC(window_, dc_);
   }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
+  ScopedWindowDc(const ScopedWindowDc&) = delete;
+  ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
   HDC get() const { return dc_; }
 
  private:
   HWND window_;
   HDC dc_;
 };
-
-// The whole window's DC (frame included) from GetWindowDC, released with ReleaseDC.
-class WindowDcOf {
- public:
-  explicit WindowDcOf(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDcOf() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDcOf(const WindowDcOf&) = delete;
-  WindowDcOf& operator=(const WindowDcOf&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
+using WindowDc = ScopedWindowDc<GetDC>;
+using WholeWindowDc = ScopedWindowDc<GetWindowDC>;
 
 }  // namespace tw::platform

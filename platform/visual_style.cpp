@@ -1,14 +1,12 @@
 #include "platform/visual_style.h"
 
 #include <windows.h>
-// clang-format off
-#include <commctrl.h>
-// clang-format on
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/handles.h"
+#include "platform/subclass.h"
 #include "platform/visual_scheme.h"
 
 namespace tw::platform {
@@ -227,7 +225,7 @@ void PaintGroupBox(HWND window, HDC dc, const SchemeColours& colours) {
 // The one-pixel frame on the outermost ring of the window; a client edge inside it is
 // blended into the field so the frame reads as one clean line.
 void PaintFrame(HWND window, const SchemeColours& colours) {
-  WindowDcOf dc(window);
+  WholeWindowDc dc(window);
   if (!dc.get()) return;
   RECT r;
   GetWindowRect(window, &r);
@@ -283,7 +281,7 @@ LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         Paint(window, paint.dc(), kind);
         return 0;
       } else {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = CallNextSubclass(window, message, wParam, lParam);
         PaintFrame(window, ColoursFor(g_state.scheme));
         return result;
       }
@@ -294,7 +292,7 @@ LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_NCPAINT: {
-      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      const LRESULT result = CallNextSubclass(window, message, wParam, lParam);
       if (!DrawsWholeClient(kind)) PaintFrame(window, ColoursFor(g_state.scheme));
       return result;
     }
@@ -314,7 +312,7 @@ LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_SETTEXT:
     case WM_UPDATEUISTATE:
       if (DrawsWholeClient(kind)) {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = CallNextSubclass(window, message, wParam, lParam);
         if (IsWindow(window))
           RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return result;
@@ -322,11 +320,11 @@ LRESULT CALLBACK ThemeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       break;
     case WM_NCDESTROY:
       // A destroyed control stops being themed; nothing of it stays behind.
-      RemoveWindowSubclass(window, ThemeProc, id);
+      RemoveSubclass(window, ThemeProc, id);
       Forget(window);
       break;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return CallNextSubclass(window, message, wParam, lParam);
 }
 
 void Theme(HWND window) {
@@ -335,7 +333,7 @@ void Theme(HWND window) {
   if (std::find(g_state.themed.begin(), g_state.themed.end(), window) != g_state.themed.end()) {
     return;
   }
-  if (!SetWindowSubclass(window, ThemeProc, kThemeSubclassId, static_cast<DWORD_PTR>(kind))) {
+  if (!AddSubclass(window, ThemeProc, kThemeSubclassId, static_cast<DWORD_PTR>(kind))) {
     return;
   }
   g_state.themed.push_back(window);
@@ -370,7 +368,7 @@ bool SwitchOff() {
   const std::vector<HWND> themed = std::move(g_state.themed);
   g_state.themed.clear();
   for (HWND window : themed) {
-    RemoveWindowSubclass(window, ThemeProc, kThemeSubclassId);
+    RemoveSubclass(window, ThemeProc, kThemeSubclassId);
     Redraw(window);
   }
   g_state.scheme = 0;

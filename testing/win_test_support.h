@@ -13,6 +13,10 @@
 
 namespace tw::testing {
 
+// A window's text and class name.
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
 // Dispatches messages until `done` is true or the timeout passes; returns `done()`.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 void PumpFor(DWORD ms);

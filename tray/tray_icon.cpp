@@ -66,8 +66,22 @@ void AppendEntries(HMENU menu, const std::vector<PopupEntry>& entries) {
 
 }  // namespace
 
+// The shell is loaded the first time an icon is shown, not at start: most runs never
+// arm, and the shell's libraries cost more memory and start time than the whole program.
+// Once loaded it stays for the rest of the process, like a static import would.
+BOOL WINAPI NotifyThroughShell(DWORD message, PNOTIFYICONDATAA data) {
+  using Notify = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+  static Notify notify = [] {
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    return shell ? reinterpret_cast<Notify>(
+                       reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")))
+                 : nullptr;
+  }();
+  return notify ? notify(message, data) : FALSE;
+}
+
 TraySeam RealTraySeam() {
-  return {Shell_NotifyIconA, GetCursorPos, SetForegroundWindow, TrackPopupMenu};
+  return {NotifyThroughShell, GetCursorPos, SetForegroundWindow, TrackPopupMenu};
 }
 
 TraySeam SetTraySeam(const TraySeam& seam) {
