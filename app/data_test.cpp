@@ -1,10 +1,9 @@
 // The program's own data files: the icon file and the picture.
 #include <gtest/gtest.h>
 
-#include "testing/files.h"
-
 #include <vector>
 
+#include "testing/files.h"
 #include "tray/icon_file.h"
 
 namespace tw::app {

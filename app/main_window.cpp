@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-
 #include "app/frame.h"
 #include "app/resource_ids.h"
 #include "app/resources.h"
@@ -181,7 +180,6 @@ HFONT MainWindow::FontFor(const FontDef& font) {
 bool MainWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
-  picture_ = DecodeJpeg(PictureJpeg());
   // Parents come later in the table than their children: create from the end.
   for (int i = kControlCount - 1; i >= 0; --i) {
     const ControlDef& def = kControls[i];
@@ -221,11 +219,11 @@ bool MainWindow::CreateControls() {
         SendMessageA(control, EM_SETLIMITTEXT, 0, 0);
         break;
       case Kind::kGroupBox:
-        AddSubclass(control, GroupForward, kGroupForwardId,
-                          reinterpret_cast<DWORD_PTR>(hwnd_));
+        AddSubclass(control, GroupForward, kGroupForwardId, reinterpret_cast<DWORD_PTR>(hwnd_));
         break;
       case Kind::kPicture:
-        SetPicturePixels(control, picture_ ? &*picture_ : nullptr);
+        picture_ = FitPictureToBox(PictureJpeg(), def.width, def.height);
+        SetPicture(control, picture_ ? &*picture_ : nullptr);
         break;
       default:
         break;

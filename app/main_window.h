@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/layout.h"
-#include "app/picture.h"
+#include "app/self_drawn.h"
 #include "app/timer_control.h"
 #include "platform/handles.h"
 #include "tray/tray_icon.h"
@@ -35,7 +35,7 @@ class MainWindow {
   TimerControl& countdown() { return countdown_; }
   TimerControl& clockTimer() { return clockTimer_; }
   tray::TrayIcon& trayIcon() { return tray_; }
-  const std::optional<Pixels>& picture() const { return picture_; }
+  const std::optional<FittedPicture>& picture() const { return picture_; }
   bool alive() const { return hwnd_ != nullptr; }
 
   void EnableEvents() { eventsEnabled_ = true; }
@@ -64,7 +64,7 @@ class MainWindow {
   TimerControl countdown_;
   TimerControl clockTimer_;
   tray::TrayIcon tray_;
-  std::optional<Pixels> picture_;
+  std::optional<FittedPicture> picture_;
   HWND lastFocus_ = nullptr;
   bool eventsEnabled_ = false;
 };

@@ -198,7 +198,14 @@ TEST_F(MainWindowTest, InitialStates) {
   EXPECT_EQ(SendMessageA(control(kEdit1), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
   EXPECT_EQ(GetFocus(), control(kEdit1));
   ASSERT_TRUE(window->picture().has_value()) << "the picture is decoded once, at creation";
-  EXPECT_EQ(window->picture()->width, 519);
+  EXPECT_EQ(window->picture()->place.x, 5);
+  EXPECT_EQ(window->picture()->place.y, 0);
+  EXPECT_EQ(window->picture()->place.width, 110);
+  EXPECT_EQ(window->picture()->place.height, 64);
+  BITMAP bitmap{};
+  ASSERT_TRUE(GetObjectA(window->picture()->bitmap.get(), sizeof bitmap, &bitmap));
+  EXPECT_EQ(bitmap.bmWidth, 110) << "kept at its drawn size, not the full picture's";
+  EXPECT_EQ(bitmap.bmHeight, 64);
 }
 
 TEST_F(MainWindowTest, ColourRequestsGiveEachControlItsColours) {

@@ -30,24 +30,26 @@ void Silence(j_common_ptr) {}
 
 // Everything that must outlive a longjmp lives here, with no destructors in between.
 bool Decode(jpeg_decompress_struct& cinfo, ErrorManager& errors, const uint8_t* data, size_t size,
-            Pixels& out) {
+            PictureTarget target, void* context) {
   if (setjmp(errors.jump)) return false;
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
   cinfo.out_color_space = JCS_RGB;
-  const long pixels = static_cast<long>(cinfo.image_width) * static_cast<long>(cinfo.image_height);
-  if (cinfo.image_width == 0 || cinfo.image_height == 0 || pixels > kMaxPicturePixels) {
+  const long area = static_cast<long>(cinfo.image_width) * static_cast<long>(cinfo.image_height);
+  if (cinfo.image_width == 0 || cinfo.image_height == 0 || area > kMaxPicturePixels) {
     return false;
   }
   jpeg_start_decompress(&cinfo);
   if (cinfo.output_components != 3) return false;
+  PictureSize out;
   out.width = static_cast<int>(cinfo.output_width);
   out.height = static_cast<int>(cinfo.output_height);
   out.stride = (static_cast<size_t>(out.width) * 3 + 3) & ~size_t{3};
-  out.bgr.resize(out.stride * static_cast<size_t>(out.height));
+  uint8_t* const pixels = target(out, context);
+  if (!pixels) return false;
   while (cinfo.output_scanline < cinfo.output_height) {
-    uint8_t* row = out.bgr.data() + out.stride * (out.height - 1 - cinfo.output_scanline);
+    uint8_t* row = pixels + out.stride * (out.height - 1 - cinfo.output_scanline);
     JSAMPROW rows[1] = {row};
     jpeg_read_scanlines(&cinfo, rows, 1);
     for (size_t x = 0; x < static_cast<size_t>(out.width); ++x) {  // RGB to the DIB's BGR
@@ -63,18 +65,30 @@ bool Decode(jpeg_decompress_struct& cinfo, ErrorManager& errors, const uint8_t* 
 
 }  // namespace
 
-std::optional<Pixels> DecodeJpeg(std::span<const uint8_t> jpeg) {
-  if (jpeg.empty()) return std::nullopt;
+bool DecodeJpegInto(std::span<const uint8_t> jpeg, PictureTarget target, void* context) {
+  if (jpeg.empty()) return false;
   jpeg_decompress_struct cinfo{};
   ErrorManager errors{};
   cinfo.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = OnError;
   errors.base.emit_message = OnMessage;
   errors.base.output_message = Silence;
-  Pixels pixels;
-  const bool ok = Decode(cinfo, errors, jpeg.data(), jpeg.size(), pixels);
+  const bool ok = Decode(cinfo, errors, jpeg.data(), jpeg.size(), target, context);
   jpeg_destroy_decompress(&cinfo);
-  if (!ok) return std::nullopt;
+  return ok;
+}
+
+std::optional<Pixels> DecodeJpeg(std::span<const uint8_t> jpeg) {
+  Pixels pixels;
+  const PictureTarget intoVector = [](const PictureSize& size, void* context) -> uint8_t* {
+    auto& out = *static_cast<Pixels*>(context);
+    out.width = size.width;
+    out.height = size.height;
+    out.stride = size.stride;
+    out.bgr.resize(size.stride * static_cast<size_t>(size.height));
+    return out.bgr.data();
+  };
+  if (!DecodeJpegInto(jpeg, intoVector, &pixels)) return std::nullopt;
   return pixels;
 }
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/files.h"
-
 #include <vector>
+
+#include "testing/files.h"
 
 namespace tw::app {
 namespace {

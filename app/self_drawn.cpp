@@ -90,8 +90,51 @@ void PaintLabel(HWND label, HDC dc) {
   SetBkMode(dc, oldMode);
 }
 
-void SetPicturePixels(HWND box, const Pixels* pixels) {
-  SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pixels));
+std::optional<FittedPicture> FitPictureToBox(std::span<const uint8_t> jpeg, int boxWidth,
+                                             int boxHeight) {
+  struct Decoded {
+    platform::UniqueBitmap dib;
+    PictureSize size;
+  } decoded;
+  const PictureTarget intoDib = [](const PictureSize& size, void* context) -> uint8_t* {
+    auto& out = *static_cast<Decoded*>(context);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.width;
+    info.bmiHeader.biHeight = size.height;  // bottom-up
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    out.dib.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    out.size = size;
+    return out.dib ? static_cast<uint8_t*>(bits) : nullptr;
+  };
+  if (!DecodeJpegInto(jpeg, intoDib, &decoded)) return std::nullopt;
+  const Rect place = FitPicture(decoded.size.width, decoded.size.height, boxWidth, boxHeight);
+  if (place.width <= 0 || place.height <= 0) return std::nullopt;
+
+  platform::WindowDc screen(nullptr);
+  FittedPicture fitted{
+      platform::UniqueBitmap(CreateCompatibleBitmap(screen.get(), place.width, place.height)),
+      place};
+  platform::UniqueMemoryDc source(CreateCompatibleDC(screen.get()));
+  platform::UniqueMemoryDc target(CreateCompatibleDC(screen.get()));
+  if (!fitted.bitmap || !source || !target) return std::nullopt;
+  {
+    platform::SelectIn selectSource(source.get(), decoded.dib.get());
+    platform::SelectIn selectTarget(target.get(), fitted.bitmap.get());
+    const int depth = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
+    SetStretchBltMode(target.get(), depth > 16 ? HALFTONE : COLORONCOLOR);
+    SetBrushOrgEx(target.get(), 0, 0, nullptr);  // required after choosing HALFTONE
+    StretchBlt(target.get(), 0, 0, place.width, place.height, source.get(), 0, 0,
+               decoded.size.width, decoded.size.height, SRCCOPY);
+  }
+  return fitted;
+}
+
+void SetPicture(HWND box, const FittedPicture* picture) {
+  SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
   InvalidateRect(box, nullptr, TRUE);
 }
 
@@ -99,24 +142,14 @@ void PaintPicture(HWND box, HDC dc) {
   RECT rect;
   GetClientRect(box, &rect);
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
-  const auto* pixels = reinterpret_cast<const Pixels*>(GetWindowLongPtrA(box, GWLP_USERDATA));
-  if (!pixels || pixels->bgr.empty()) return;
-  const Rect fit = FitPicture(pixels->width, pixels->height, rect.right, rect.bottom);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = pixels->width;
-  info.bmiHeader.biHeight = pixels->height;  // bottom-up
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  const int depth = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
-  const int oldMode = SetStretchBltMode(dc, depth > 16 ? HALFTONE : COLORONCOLOR);
-  POINT oldOrigin;
-  SetBrushOrgEx(dc, 0, 0, &oldOrigin);  // required after choosing HALFTONE
-  StretchDIBits(dc, fit.x, fit.y, fit.width, fit.height, 0, 0, pixels->width, pixels->height,
-                pixels->bgr.data(), &info, DIB_RGB_COLORS, SRCCOPY);
-  SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
-  SetStretchBltMode(dc, oldMode);
+  const auto* picture =
+      reinterpret_cast<const FittedPicture*>(GetWindowLongPtrA(box, GWLP_USERDATA));
+  if (!picture || !picture->bitmap) return;
+  platform::UniqueMemoryDc memory(CreateCompatibleDC(dc));
+  if (!memory) return;
+  platform::SelectIn select(memory.get(), picture->bitmap.get());
+  const Rect& p = picture->place;
+  BitBlt(dc, p.x, p.y, p.width, p.height, memory.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace tw::app

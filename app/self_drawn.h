@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <span>
+
 #include "app/layout.h"
 #include "app/picture.h"
+#include "platform/handles.h"
 
 namespace tw::app {
 
@@ -18,11 +22,21 @@ bool RegisterSelfDrawnClasses();
 // vertically, '&' shown as itself, in the control's colour and font.
 void PaintLabel(HWND label, HDC dc);
 
-// Fills the box with the face colour, then the picture fitted into it; nothing more when
-// there is no picture. HALFTONE above 16 bits per pixel, else COLORONCOLOR.
+// The picture decoded once and scaled once to its fitted place in the box (HALFTONE above
+// 16 bits per pixel, else COLORONCOLOR), as a bitmap compatible with the screen. The full
+// picture is decoded into a DIB section that is freed as soon as it is scaled.
+struct FittedPicture {
+  platform::UniqueBitmap bitmap;
+  Rect place;
+};
+std::optional<FittedPicture> FitPictureToBox(std::span<const uint8_t> jpeg, int boxWidth,
+                                             int boxHeight);
+
+// Fills the box with the face colour, then the fitted picture; nothing more when there is
+// no picture.
 void PaintPicture(HWND box, HDC dc);
 
-// The picture a picture box shows; the box keeps a pointer, the caller the pixels.
-void SetPicturePixels(HWND box, const Pixels* pixels);
+// The picture a picture box shows; the box keeps a pointer, the caller the picture.
+void SetPicture(HWND box, const FittedPicture* picture);
 
 }  // namespace tw::app

@@ -1,9 +1,9 @@
 // Subclass chains on real windows: order, removal in any order and during a message,
 // composition with other subclassing, and nothing left behind.
-#include "platform/subclass.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include "platform/subclass.h"
 // clang-format off
 #include <commctrl.h>
 // clang-format on
@@ -48,8 +48,8 @@ class Subclass : public ::testing::Test {
   void SetUp() override {
     g_trail.clear();
     records = LiveSubclassRecords();
-    window = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                             nullptr);
+    window =
+        CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     original = GetWindowLongPtrA(window, GWLP_WNDPROC);
   }
   void TearDown() override {
