@@ -2,6 +2,8 @@
 //   inprocess_bench cycles N   N arm/show cycles: windows, GDI objects, tray icons before,
 //                              after the first cycle and after the last
 //   inprocess_bench expiry     how late the countdown's expiry comes after a 1-minute arming
+//   inprocess_bench tick N     the CPU time of one clock refresh (handler and repaint), shown
+//                              and hidden, over N refreshes
 // The power calls are recorded, never made.
 #include <windows.h>
 #include <winternl.h>
@@ -105,6 +107,34 @@ int main(int argc, char** argv) {
     const double armed = Now();
     testing::PumpUntil([&] { return !power.calls.empty(); }, 70000);
     std::printf("expiry_late_ms %.1f\n", Now() - armed - 60000.0);
+  } else if (mode == "tick") {
+    const int n = argc > 2 ? std::atoi(argv[2]) : 200;
+    w.clockTimer().SetPeriod(0);  // only the refreshes made here
+    auto cpuMs = [] {
+      FILETIME created, exited, kernel, user;
+      GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+      auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               10000.0;
+      };
+      return ms(kernel) + ms(user);
+    };
+    const bool unthemed = argc > 3 && std::string(argv[3]) == "unthemed";
+    if (unthemed) platform::SetVisualStyle(0);
+    for (const bool shown : {true, false}) {
+      app::TheFrame().SetWindowVisible(shown);
+      testing::PumpFor(200);
+      const double cpu = cpuMs();
+      const double wall = Now();
+      for (int i = 0; i < n; ++i) {
+        w.Raise(app::Handler::kClock);
+        UpdateWindow(main);
+        UpdateWindow(w.control(app::kEdit1));
+      }
+      std::printf("tick_%s%s cpu_ms %.3f wall_ms %.3f\n", shown ? "shown" : "hidden",
+                  unthemed ? "_unthemed" : "", (cpuMs() - cpu) / n, (Now() - wall) / n);
+    }
   } else {
     return 2;
   }

@@ -1,5 +1,5 @@
 // Starts a program and times it from outside, as a user would see it:
-//   launch start EXE      prints "visible MS" (process creation until a top-level window
+//   launch start EXE [ARG] prints "visible MS" (process creation until a top-level window
 //                         titled Tarnwick定时关机工具 is visible), then "pid N", and waits
 //                         for a line on standard input: "hide", "show" or "close"; after
 //                         "close" it prints "exit MS" (WM_CLOSE until the process ended).
@@ -41,11 +41,12 @@ double Now() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || std::string(argv[1]) != "start") return 2;
+  if (argc < 3 || std::string(argv[1]) != "start") return 2;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   std::string command = std::string("\"") + argv[2] + "\"";
+  if (argc > 3) command += std::string(" ") + argv[3];
   const double started = Now();
   if (!CreateProcessA(argv[2], command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &info)) {

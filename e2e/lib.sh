@@ -147,3 +147,4 @@ message_open() { probe msgbox | grep -q .; }
 message_closed() { ! message_open; }
 tray_has_icon() { [ "$(tray_icons)" -ge 1 ]; }
 tray_empty() { [ "$(tray_icons)" -eq 0 ]; }
+menu_open() { probe menu | grep -q .; }

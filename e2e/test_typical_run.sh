@@ -47,7 +47,6 @@ screenshot shown-again >/dev/null
 
 # Right click: the menu opens with its right edge 5 pixels left of the cursor.
 xdotool mousemove "$ix" "$iy" click 3
-menu_open() { probe menu | grep -q .; }
 wait_for "the menu" 5 menu_open
 read -r left top right bottom <<<"$(probe menu | head -n 1)"
 screenshot menu >/dev/null

@@ -6,8 +6,6 @@ namespace tw::platform {
 
 namespace {
 
-constexpr char kProperty[] = "TarnwickSubclassChain";
-
 struct Entry {
   SubclassProc proc;
   UINT_PTR id;
@@ -29,7 +27,19 @@ struct Frame {
 std::vector<Frame> g_frames;
 int g_records = 0;
 
-Chain* ChainOf(HWND window) { return static_cast<Chain*>(GetPropA(window, kProperty)); }
+// The chains by window, kept in the process: a window property would cost a round trip to
+// the window server on every message of every subclassed window.
+std::vector<std::pair<HWND, Chain*>> g_chains;
+
+Chain* ChainOf(HWND window) {
+  for (const auto& [w, chain] : g_chains) {
+    if (w == window) return chain;
+  }
+  return nullptr;
+}
+void Detach(HWND window) {
+  std::erase_if(g_chains, [window](const auto& entry) { return entry.first == window; });
+}
 
 LRESULT CALLBACK Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -45,7 +55,7 @@ void ReleaseIfEmpty(HWND window, Chain* chain, bool destroying) {
   }
   g_records -= static_cast<int>(chain->entries.size());
   chain->entries.clear();
-  RemovePropA(window, kProperty);
+  Detach(window);
   chain->released = true;
   if (chain->activeCalls == 0) delete chain;
 }
@@ -83,10 +93,7 @@ bool AddSubclass(HWND window, SubclassProc proc, UINT_PTR id, DWORD_PTR data) {
   Chain* chain = ChainOf(window);
   if (!chain) {
     chain = new Chain();
-    if (!SetPropA(window, kProperty, chain)) {
-      delete chain;
-      return false;
-    }
+    g_chains.emplace_back(window, chain);
     chain->original = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Dispatch)));
   }
