@@ -153,10 +153,9 @@ std::unique_ptr<MainWindow> MainWindow::Create() {
 }
 
 MainWindow::~MainWindow() {
-  if (hwnd_) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
+  // Normally the window is gone by now; if not, it is destroyed while this object is still
+  // whole, so WM_DESTROY removes the icon as on every other path.
+  if (hwnd_) DestroyWindow(hwnd_);
 }
 
 HFONT MainWindow::FontFor(const FontDef& font) {
