@@ -6,27 +6,41 @@ namespace {
 bool IsNt(const PowerCalls& calls) {
   return calls.platformId(kOsVersionInfoASize) == kPlatformWin32Nt;
 }
+
+// The process token, closed when the privilege step is done.
+class TokenOwner {
+ public:
+  explicit TokenOwner(const PowerCalls& calls) : calls_(calls) {}
+  ~TokenOwner() {
+    if (token_) calls_.closeHandle(token_);
+  }
+  TokenOwner(const TokenOwner&) = delete;
+  TokenOwner& operator=(const TokenOwner&) = delete;
+  Handle* put() { return &token_; }
+  Handle get() const { return token_; }
+
+ private:
+  const PowerCalls& calls_;
+  Handle token_ = nullptr;
+};
 }  // namespace
 
 bool EnableShutdownPrivilege(const PowerCalls& calls) {
   if (!IsNt(calls)) return true;  // nothing to enable
-  Handle token = nullptr;
+  TokenOwner token(calls);
   if (!calls.openProcessToken(calls.currentProcess(), kTokenAdjustPrivileges | kTokenQuery,
-                              &token)) {
+                              token.put())) {
     return false;
   }
   OnePrivilege privilege;
   privilege.count = 1;
   privilege.attributes = kPrivilegeEnabled;
-  bool ok = false;
   // Without the identifier there is nothing valid to enable.
-  if (calls.lookupPrivilegeValue(nullptr, kShutdownPrivilege, &privilege.luid)) {
-    calls.adjustTokenPrivileges(token, 0, &privilege, 0);
-    // The adjustment "succeeds" without the privilege; only the last error tells.
-    ok = calls.getLastError() == 0;
-  }
-  calls.closeHandle(token);
-  return ok;
+  if (!calls.lookupPrivilegeValue(nullptr, kShutdownPrivilege, &privilege.luid)) return false;
+  calls.adjustTokenPrivileges(token.get(), 0, &privilege, 0);
+  // The adjustment "succeeds" without the privilege; only the last error tells, and it is
+  // read before the token is closed.
+  return calls.getLastError() == 0;
 }
 
 int32_t RequestPowerAction(const PowerCalls& calls, int32_t action, bool force) {

@@ -17,7 +17,6 @@ constexpr UINT_PTR kThemeSubclassId = 0x7457;  // "tW"
 
 struct State {
   int scheme = 0;
-  DWORD thread = 0;
   UniqueHook hook;
   std::vector<HWND> themed;
 };
@@ -384,8 +383,7 @@ bool SetVisualStyle(int scheme) {
   if (!hook) return false;  // the system's drawing stays
   g_state.hook.reset(hook);
   g_state.scheme = scheme;
-  g_state.thread = GetCurrentThreadId();
-  EnumThreadWindows(g_state.thread, ThemeTopLevel, 0);
+  EnumThreadWindows(GetCurrentThreadId(), ThemeTopLevel, 0);
   for (HWND window : std::vector<HWND>(g_state.themed)) Redraw(window);
   return true;
 }
