@@ -13,18 +13,32 @@ const ControlDef* DefinitionOf(HWND window) {
   return index ? &kControls[*index] : nullptr;
 }
 
-LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The messages every self-drawn window answers the same way: one paint function for
+// WM_PAINT and WM_PRINTCLIENT, and no separate erasing (the paint fills everything).
+template <void (*Paint)(HWND, HDC)>
+bool HandlePainting(HWND window, UINT message, WPARAM wParam, LRESULT& result) {
   switch (message) {
     case WM_PAINT: {
       platform::PaintScope paint(window);
-      PaintLabel(window, paint.dc());
-      return 0;
+      Paint(window, paint.dc());
+      result = 0;
+      return true;
     }
     case WM_PRINTCLIENT:
-      PaintLabel(window, reinterpret_cast<HDC>(wParam));
-      return 0;
+      Paint(window, reinterpret_cast<HDC>(wParam));
+      result = 0;
+      return true;
     case WM_ERASEBKGND:
-      return 1;  // the paint function fills everything
+      result = 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result; HandlePainting<PaintLabel>(window, message, wParam, result)) return result;
+  switch (message) {
     case WM_SETFONT:
       SetWindowLongPtrA(window, kFontSlot, static_cast<LONG_PTR>(wParam));
       if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
@@ -41,18 +55,7 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      platform::PaintScope paint(window);
-      PaintPicture(window, paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintPicture(window, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-  }
+  if (LRESULT result; HandlePainting<PaintPicture>(window, message, wParam, result)) return result;
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

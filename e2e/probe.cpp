@@ -119,11 +119,6 @@ int main(int argc, char** argv) {
         std::printf("\n");
       } else if (what == "tooltip" && cls == "tooltips_class32") {
         std::printf("%s\n", TextOf(w).c_str());
-      } else if (what == "dump") {
-        std::printf("%s %p parent %p ", cls.c_str(), static_cast<void*>(w),
-                    static_cast<void*>(GetParent(w)));
-        PrintRect(w);
-        std::printf(" %s\n", TextOf(w).c_str());
       } else if (what == "menu" && cls == "#32768") {
         RECT r;
         GetWindowRect(w, &r);

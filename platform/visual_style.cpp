@@ -94,12 +94,14 @@ void PaintPushButton(HWND window, HDC dc, const SchemeColours& colours) {
   {
     RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     const int height = std::max<int>(1, inner.bottom - inner.top);
+    SelectIn select(dc, GetStockObject(DC_PEN));  // recoloured per line: no object per line
+    const COLORREF oldColour = GetDCPenColor(dc);
     for (int y = inner.top; y < inner.bottom; ++y) {
-      CountedPen line = MakePen(Mix(top, bottom, y - inner.top, height));
-      SelectIn select(dc, line.get());
+      SetDCPenColor(dc, Mix(top, bottom, y - inner.top, height));
       MoveToEx(dc, inner.left, y, nullptr);
       LineTo(dc, inner.right, y);
     }
+    SetDCPenColor(dc, oldColour);
   }
   {
     CountedPen border = MakePen(FrameColour(window, colours.buttonBorder));

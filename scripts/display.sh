@@ -1,10 +1,11 @@
-# Sourced: start_display starts Xvfb on a free display (-displayfd) and exports DISPLAY;
+# Sourced: start_display starts Xvfb on a free display (-displayfd), in a session of its own
+# so it outlives the script that started it if need be, exports DISPLAY and TW_XVFB_PID;
 # stop_display stops the prefix's wineserver and that Xvfb, by PID.
 start_display() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
   TW_XVFB_PID=$!
   local number=""
   read -r -t 30 number <"$fifo" || true

@@ -5,23 +5,15 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" 2>/dev/null
+source "$here/display.sh"
 action=$1
 envfile=$2
 case $action in
   start)
     "$here/wine-prefix.sh"
     [ -f "$envfile" ] && "$0" stop "$envfile" || true
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 < /dev/null &
-    xvfb=$!
-    number=""
-    read -r -t 30 number <"$fifo" || true
-    rm -f "$fifo"
-    [ -n "$number" ] || { echo "Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$number"
-    for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer" >&2; exit 1; }
+    start_display || exit 1
+    xvfb=$TW_XVFB_PID
     # A persistent wineserver, so each test does not pay for its start.
     setsid "$TW_WINESERVER" -p >/dev/null 2>&1 < /dev/null &
     sleep 0.5
